@@ -1,0 +1,26 @@
+// The commands as the window runs them: status in the status bar and the
+// restore button, questions and errors in message boxes.
+#pragma once
+
+#include "hosts/commands.h"
+
+namespace ombrela {
+
+// The words the window uses for each failure, in code page 936.
+const char* FailureMessage(CommandFailure failure);
+
+class WindowCommandUi : public CommandUi {
+ public:
+  void SetStatusText(const Text& text) override;
+  void SetRestoreEnabled(bool enabled) override;
+  bool AskRestoreInstead() override;
+  bool AskDeleteBackup() override;
+  void ReportFailure(CommandFailure failure) override;
+};
+
+// The entry points the window's handlers call.
+void RefreshStatus();
+void BlockAds();
+void RestoreBackup();
+
+}  // namespace ombrela
