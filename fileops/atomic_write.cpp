@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -68,6 +70,29 @@ class TempFile {
   Text path_;
   bool owned_ = true;
 };
+
+// A process killed while writing leaves its temporary file behind; the next
+// replace of the same file removes those whose process is gone.
+void RemoveStaleTemps(const Text& path) {
+  WIN32_FIND_DATAA entry;
+  UniqueFind search(FindFirstFileA((path + ".~*-*.tmp").c_str(), &entry));
+  if (!search) return;
+  const std::size_t slash = path.find_last_of('\\');
+  const Text folder = slash == Text::npos ? Text() : path.substr(0, slash + 1);
+  do {
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const char* pid_text = std::strrchr(entry.cFileName, '~');
+    if (!pid_text) continue;
+    const DWORD pid = static_cast<DWORD>(std::strtoul(pid_text + 1, nullptr, 10));
+    if (pid == 0 || pid == GetCurrentProcessId()) continue;
+    if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid)) {
+      const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+      CloseHandle(process);
+      if (running) continue;
+    }
+    DeleteFileA((folder + entry.cFileName).c_str());
+  } while (FindNextFileA(search.Get(), &entry));
+}
 
 // Creates a new, empty file beside path with a name of this process's own.
 std::optional<Text> CreateTempBeside(const Text& path, UniqueFile& file) {
@@ -172,6 +197,7 @@ bool ReplaceFileContents(const Text& path, const ByteSet& data) {
       (old_attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
 
+  RemoveStaleTemps(path);
   UniqueFile file;
   const std::optional<Text> temp_path = CreateTempBeside(path, file);
   if (!temp_path) return false;

@@ -92,6 +92,27 @@ TEST_F(ReplaceFileContentsTest, LeavesOtherPeoplesTemporaryFilesAlone) {
   EXPECT_EQ(Listing(), before);
 }
 
+TEST_F(ReplaceFileContentsTest, SweepsUpWhatAKilledWriterLeftButNotALiveOnes) {
+  ASSERT_TRUE(WriteFileBytes(Target(), "old"));
+  // A writer killed mid-write: its process is gone, its half file stays.
+  ASSERT_TRUE(WriteFileBytes(PathOf("hosts.~99996-0.tmp"), "half"));
+  // A writer still at work: a running process of the prefix.
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION live{};
+  char command[] = "C:\\windows\\system32\\cmd.exe /c ping -n 30 127.0.0.1 >nul";
+  ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                             nullptr, &startup, &live));
+  const std::string live_temp = "hosts.~" + std::to_string(live.dwProcessId) + "-0.tmp";
+  ASSERT_TRUE(WriteFileBytes(PathOf(live_temp), "busy"));
+  EXPECT_TRUE(ReplaceFileContents(Target(), Bytes("new")));
+  TerminateProcess(live.hProcess, 0);
+  CloseHandle(live.hThread);
+  CloseHandle(live.hProcess);
+  EXPECT_EQ(Listing(), (Names{"hosts", live_temp}));
+  EXPECT_EQ(ReadFileBytes(Target()), "new");
+}
+
 TEST_F(ReplaceFileContentsTest, AReaderThatSharesEverythingKeepsItsOldView) {
   ASSERT_TRUE(WriteFileBytes(Target(), "old bytes"));
   auto reader =
