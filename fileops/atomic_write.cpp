@@ -15,8 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "fileops/unique_file.h"
-#include "fileops/unique_find.h"
+#include "fileops/unique_handle.h"
 
 namespace ombrela {
 

@@ -8,7 +8,7 @@
 
 #include <limits>
 
-#include "fileops/unique_file.h"
+#include "fileops/unique_handle.h"
 
 namespace ombrela {
 

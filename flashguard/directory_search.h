@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "fileops/text.h"
-#include "fileops/unique_find.h"
+#include "fileops/unique_handle.h"
 
 namespace ombrela {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fileops/text.h"
-#include "fileops/unique_file.h"
+#include "fileops/unique_handle.h"
 
 namespace ombrela {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "fileops/unique_file.h"
+#include "fileops/unique_handle.h"
 #include "flashguard/entry_check.h"
 #include "flashguard/path_parts.h"
 

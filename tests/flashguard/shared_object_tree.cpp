@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include "fileops/unique_file.h"
-#include "fileops/unique_find.h"
+#include "fileops/unique_handle.h"
 #include "tests/support/prefix_files.h"
 
 namespace ombrela::testing {
