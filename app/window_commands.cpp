@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "fileops/file_services.h"
+#include "hosts/failure_messages.h"
 
 namespace ombrela {
 
@@ -34,22 +35,6 @@ bool WindowCommandUi::AskRestoreInstead() {
 
 bool WindowCommandUi::AskDeleteBackup() {
   return ShowMessageBox(kDeleteBackupQuestion, kQuestionStyle, kRestoredCaption) == kYes;
-}
-
-const char* FailureMessage(CommandFailure failure) {
-  switch (failure) {
-    case CommandFailure::kHostsUnreadable:
-      return "无法读取Hosts文件,未做任何修改.";
-    case CommandFailure::kBackupUnwritable:
-      return "无法写入备份文件,Hosts文件未改动.";
-    case CommandFailure::kHostsUnwritable:
-      return "无法写入Hosts文件,Hosts文件未改动.";
-    case CommandFailure::kNoReadableBackup:
-      return "未找到可读取的备份文件,Hosts文件未改动.";
-    case CommandFailure::kRestoreUnwritable:
-      return "无法写入Hosts文件,备份已保留.";
-  }
-  return "";
 }
 
 void WindowCommandUi::ReportFailure(CommandFailure failure) {

@@ -6,9 +6,6 @@
 
 namespace ombrela {
 
-// The words the window uses for each failure, in code page 936.
-const char* FailureMessage(CommandFailure failure);
-
 class WindowCommandUi : public CommandUi {
  public:
   void SetStatusText(const Text& text) override;
