@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "fileops/unique_file.h"
+#include "fileops/unique_handle.h"
 
 namespace ombrela::testing {
 

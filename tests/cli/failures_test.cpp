@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "fileops/unique_file.h"
+#include "fileops/unique_handle.h"
 #include "hosts/block_list.h"
 #include "tests/cli/cli_fixture.h"
 
