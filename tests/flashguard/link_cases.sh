@@ -116,6 +116,13 @@ run_case() {
 
   output=$("$OMBRELA_ROOT/tools/wine-run" "$exe" --gtest_filter="$filter" 2>&1)
   local status=$?
+  # Now and then Wine fails to start a process at all (no test output): that
+  # says nothing of the guard, so such a start is tried once more.
+  if ! grep -q '^\[==========\]' <<<"$output"; then
+    echo "---- $filter: the test program did not start (status $status), trying again"
+    output=$("$OMBRELA_ROOT/tools/wine-run" "$exe" --gtest_filter="$filter" 2>&1)
+    status=$?
+  fi
   problems=$(check_untouched)
   if [ $status -ne 0 ] || ! grep -q '^\[  PASSED  \] 1 test\.' <<<"$output" || [ -n "$problems" ]; then
     failed+=("$filter")
