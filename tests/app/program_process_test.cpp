@@ -15,16 +15,6 @@ namespace {
 
 std::string program_path;
 
-// ctest passes the Linux path; Wine sees / as drive Z:.
-std::string WindowsPath(const std::string& path) {
-  std::string windows = path.empty() || path[0] != '/' ? "" : "Z:";
-  windows.append(path);
-  for (char& c : windows) {
-    if (c == '/') c = '\\';
-  }
-  return windows;
-}
-
 struct FoundWindow {
   DWORD process_id;
   HWND window = nullptr;
@@ -49,7 +39,7 @@ TEST(ProgramProcess, NormalCloseEndsWithExitCodeZero) {
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  std::string command = "\"" + WindowsPath(program_path) + "\"";
+  std::string command = "\"" + testing::WindowsPathOf(program_path) + "\"";
   ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &process));
   {
@@ -76,8 +66,8 @@ TEST(ProgramProcess, NormalCloseEndsWithExitCodeZero) {
 
 TEST(ProgramProcess, CarriesItsIconIn16_32And48Pixels) {
   ASSERT_FALSE(program_path.empty());
-  HMODULE module =
-      LoadLibraryExA(WindowsPath(program_path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE module = LoadLibraryExA(testing::WindowsPathOf(program_path).c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
   for (int size : {16, 32, 48}) {
     auto icon =

@@ -5,22 +5,13 @@
 #include <thread>
 
 #include "fileops/unique_handle.h"
+#include "tests/support/prefix_files.h"
 
 namespace ombrela::testing {
 
 std::string cli_path;
 
 namespace {
-
-// Wine sees / as drive Z:.
-std::string WindowsPath(const std::string& path) {
-  std::string windows = path.empty() || path[0] != '/' ? "" : "Z:";
-  windows.append(path);
-  for (char& c : windows) {
-    if (c == '/') c = '\\';
-  }
-  return windows;
-}
 
 std::string ReadToEnd(HANDLE pipe) {
   std::string bytes;
@@ -59,7 +50,7 @@ CliResult RunCli(const std::string& arguments) {
   startup.hStdOutput = out_write.Get();
   startup.hStdError = err_write.Get();
   PROCESS_INFORMATION process{};
-  std::string command = "\"" + WindowsPath(cli_path) + "\"";
+  std::string command = "\"" + testing::WindowsPathOf(cli_path) + "\"";
   if (!arguments.empty()) command += " " + arguments;
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                       nullptr, &startup, &process))

@@ -133,23 +133,6 @@ void PrepareFiles(const Scenario& s) {
   }
 }
 
-// Names in the hosts folder besides the program's two files and Wine's own.
-std::vector<std::string> StrayFiles() {
-  std::vector<std::string> names;
-  const std::string folder = TestHostsPath().substr(0, TestHostsPath().rfind('\\') + 1);
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = entry.cFileName;
-    if (name != "." && name != ".." && name != "hosts" && name != "hosts.bak" &&
-        name != "networks" && name != "protocol" && name != "services")
-      names.push_back(name);
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-  return names;
-}
-
 bool OneOf(const Content& value, std::initializer_list<Content> allowed) {
   for (const Content& a : allowed)
     if (value == a) return true;
@@ -208,7 +191,8 @@ class FaultInjectionTest : public ::testing::Test {
     if (!backup && s.backup) {
       EXPECT_EQ(hosts, s.backup) << "backup deleted before the restore was done";
     }
-    EXPECT_EQ(StrayFiles(), std::vector<std::string>{}) << "temporary file left";
+    EXPECT_EQ(testing::StrayFilesBesideHosts(), std::vector<std::string>{})
+        << "temporary file left";
     EXPECT_EQ(handles_after, handles_before) << "handle left open";
     if (s.guard_tree) {
       EXPECT_EQ(testing::ReadBytes(Neighbour()), "keep") << "the guard touched a neighbour";

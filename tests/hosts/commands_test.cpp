@@ -29,23 +29,6 @@ std::optional<std::string> Backup() {
   return ReadFileBytes(TestBackupPath());
 }
 
-// Names in the hosts folder other than the two files the program owns.
-std::vector<std::string> StrayFiles() {
-  std::vector<std::string> names;
-  std::string folder = TestHostsPath().substr(0, TestHostsPath().rfind('\\') + 1);
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = entry.cFileName;
-    if (name != "." && name != ".." && name != "hosts" && name != "hosts.bak" &&
-        name != "networks" && name != "protocol" && name != "services")
-      names.push_back(name);
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-  return names;
-}
-
 void SetReadOnly(const std::string& path, bool read_only) {
   SetFileAttributesA(path.c_str(), read_only ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
 }
@@ -55,7 +38,8 @@ class CommandsTest : public ::testing::Test {
   void TearDown() override {
     SetReadOnly(TestHostsPath(), false);
     SetReadOnly(TestBackupPath(), false);
-    EXPECT_TRUE(StrayFiles().empty()) << "a temporary file was left beside the hosts file";
+    EXPECT_TRUE(testing::StrayFilesBesideHosts().empty())
+        << "a temporary file was left beside the hosts file";
   }
   testing::SavedHostsFiles saved_;
 };

@@ -58,23 +58,6 @@ struct Expected {
   bool blocked;
 };
 
-// Names in the hosts folder besides the program's two files and Wine's own.
-std::vector<std::string> StrayFiles() {
-  std::vector<std::string> names;
-  const std::string folder = TestHostsPath().substr(0, TestHostsPath().rfind('\\') + 1);
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = entry.cFileName;
-    if (name != "." && name != ".." && name != "hosts" && name != "hosts.bak" &&
-        name != "networks" && name != "protocol" && name != "services")
-      names.push_back(name);
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-  return names;
-}
-
 std::string Lower(std::string s) {
   for (char& c : s)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
@@ -180,7 +163,7 @@ TEST_F(SoakTest, BlockAndRestoreCyclesLoseNoByteAndLeakNothing) {
                          {"ask-restore", "ask-delete"}, restored_kept));
         break;
     }
-    ASSERT_EQ(StrayFiles(), std::vector<std::string>{}) << "cycle " << cycle_;
+    ASSERT_EQ(testing::StrayFilesBesideHosts(), std::vector<std::string>{}) << "cycle " << cycle_;
     if (cycle_ == kWarmUpCycles - 1) warm = testing::MeasureProcessUsage();
   }
   EXPECT_GE(large_bytes, size_t{60} * 1024 * 1024);

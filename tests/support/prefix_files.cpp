@@ -32,6 +32,31 @@ std::string TestAppData() {
   return SpecialFolder(CSIDL_APPDATA);
 }
 
+std::vector<std::string> StrayFilesBesideHosts() {
+  std::vector<std::string> names;
+  const std::string folder = TestHostsPath().substr(0, TestHostsPath().rfind('\\') + 1);
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = entry.cFileName;
+    if (name != "." && name != ".." && name != "hosts" && name != "hosts.bak" &&
+        name != "networks" && name != "protocol" && name != "services")
+      names.push_back(name);
+  } while (FindNextFileA(search, &entry));
+  FindClose(search);
+  return names;
+}
+
+std::string WindowsPathOf(const std::string& linux_path) {
+  std::string windows = linux_path.empty() || linux_path[0] != '/' ? "" : "Z:";
+  windows.append(linux_path);
+  for (char& c : windows) {
+    if (c == '/') c = '\\';
+  }
+  return windows;
+}
+
 std::string FreshTempFolder(const std::string& name) {
   char temp[MAX_PATH] = {};
   GetTempPathA(sizeof(temp), temp);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ombrela::testing {
 
@@ -13,6 +14,12 @@ std::string TestBackupPath();
 std::string TestAppData();
 // A fresh, empty folder under the prefix's temp folder.
 std::string FreshTempFolder(const std::string& name);
+
+// Names in the hosts folder besides the program's two files and Wine's own:
+// anything here is something a command left behind.
+std::vector<std::string> StrayFilesBesideHosts();
+// The Windows form of a Linux path (Wine sees / as drive Z:).
+std::string WindowsPathOf(const std::string& linux_path);
 
 // Whole-file helpers that do not go through the program's own code.
 std::optional<std::string> ReadFileBytes(const std::string& path);
