@@ -24,6 +24,7 @@
 #include "tests/hosts/recording_ui.h"
 #include "tests/soak/process_usage.h"
 #include "tests/support/prefix_files.h"
+#include "tests/support/status_texts.h"
 
 namespace ombrela {
 namespace {
@@ -34,11 +35,6 @@ using testing::ReadFileBytes;
 using testing::TestBackupPath;
 using testing::TestHostsPath;
 using Content = std::optional<std::string>;
-
-const std::string kBlocked = "\xD2\xD1\xC6\xC1\xB1\xCE\xB9\xE3\xB8\xE6\xA3\xFC";  // 已屏蔽广告｜
-const std::string kNotBlocked = "\xCE\xB4\xC6\xC1\xB1\xCE\xB9\xE3\xB8\xE6\xA3\xFC";
-const std::string kBackup = "\xD2\xD1\xBC\xEC\xB2\xE2\xB5\xBD\xB1\xB8\xB7\xDD";  // 已检测到备份
-const std::string kNoBackup = "\xCE\xB4\xBC\xEC\xB2\xE2\xB5\xBD\xB1\xB8\xB7\xDD";
 
 const std::string kPlain = "127.0.0.1 localhost\r\n10.0.0.5 printer # mine\r\n";
 // LF only, a NUL, code page 936 bytes, no final line break.
@@ -206,7 +202,7 @@ class FaultInjectionTest : public ::testing::Test {
     }
     const bool blocked = hosts && hosts->find(std::string(BlockMarker)) != std::string::npos;
     if (!refresh_hit) {
-      EXPECT_EQ(ui.status, (blocked ? kBlocked : kNotBlocked) + (backup ? kBackup : kNoBackup))
+      EXPECT_EQ(ui.status, testing::ExpectedStatus(blocked, backup.has_value()))
           << "status does not tell the files";
       EXPECT_EQ(ui.restore_enabled, backup.has_value());
     }

@@ -10,17 +10,12 @@
 #include "hosts/block_list.h"
 #include "tests/hosts/recording_ui.h"
 #include "tests/support/prefix_files.h"
+#include "tests/support/status_texts.h"
 
 namespace ombrela {
 namespace {
 
 using testing::RecordingUi;
-
-// The four status texts, in code page 936.
-const std::string kBlocked = "\xD2\xD1\xC6\xC1\xB1\xCE\xB9\xE3\xB8\xE6\xA3\xFC";  // 已屏蔽广告｜
-const std::string kNotBlocked = "\xCE\xB4\xC6\xC1\xB1\xCE\xB9\xE3\xB8\xE6\xA3\xFC";
-const std::string kBackup = "\xD2\xD1\xBC\xEC\xB2\xE2\xB5\xBD\xB1\xB8\xB7\xDD";  // 已检测到备份
-const std::string kNoBackup = "\xCE\xB4\xBC\xEC\xB2\xE2\xB5\xBD\xB1\xB8\xB7\xDD";
 
 const std::string kClean = "127.0.0.1 localhost\r\n";
 std::string Marker() {
@@ -57,7 +52,7 @@ TEST_P(RefreshStatusTest, ShowsWhatTheFilesHold) {
   view.restore_enabled = c.backup == StatusCase::kNone;  // must be set either way
   RefreshStatus(view);
   bool has_backup = c.backup != StatusCase::kNone;
-  EXPECT_EQ(view.status, (c.blocked ? kBlocked : kNotBlocked) + (has_backup ? kBackup : kNoBackup));
+  EXPECT_EQ(view.status, testing::ExpectedStatus(c.blocked, has_backup));
   EXPECT_EQ(view.restore_enabled, has_backup);
   // Looking never changes a file.
   EXPECT_EQ(testing::ReadFileBytes(testing::TestHostsPath()), c.hosts);

@@ -19,6 +19,7 @@
 #include "tests/soak/hosts_generator.h"
 #include "tests/soak/process_usage.h"
 #include "tests/support/prefix_files.h"
+#include "tests/support/status_texts.h"
 
 namespace ombrela {
 namespace {
@@ -28,12 +29,6 @@ using testing::RecordingUi;
 using testing::TestBackupPath;
 using testing::TestHostsPath;
 using Questions = std::vector<std::string>;
-
-// The status texts' halves, in code page 936.
-const std::string kBlocked = "\xD2\xD1\xC6\xC1\xB1\xCE\xB9\xE3\xB8\xE6\xA3\xFC";  // 已屏蔽广告｜
-const std::string kNotBlocked = "\xCE\xB4\xC6\xC1\xB1\xCE\xB9\xE3\xB8\xE6\xA3\xFC";
-const std::string kBackup = "\xD2\xD1\xBC\xEC\xB2\xE2\xB5\xBD\xB1\xB8\xB7\xDD";  // 已检测到备份
-const std::string kNoBackup = "\xCE\xB4\xBC\xEC\xB2\xE2\xB5\xBD\xB1\xB8\xB7\xDD";
 
 constexpr int kCycles = 1200;
 constexpr int kWarmUpCycles = 150;
@@ -84,8 +79,7 @@ class SoakTest : public ::testing::Test {
     if (auto same = SameBytes("hosts.bak", ReadFileBytes(TestBackupPath()), after.backup); !same)
       return same << " after " << where;
     const bool has_backup = GetFileAttributesA(TestBackupPath().c_str()) != INVALID_FILE_ATTRIBUTES;
-    const std::string status =
-        (after.blocked ? kBlocked : kNotBlocked) + (has_backup ? kBackup : kNoBackup);
+    const std::string status = testing::ExpectedStatus(after.blocked, has_backup);
     if (ui.status != status) return ::testing::AssertionFailure() << "status after " << where;
     if (ui.restore_enabled != has_backup)
       return ::testing::AssertionFailure() << "restore button after " << where;
